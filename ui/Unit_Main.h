@@ -1,0 +1,163 @@
+#pragma once
+#include "model/SettingsTab.h"
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class StatusBarUSB;
+class TForm_Splash;
+class TForm_Tabela_Kodow;
+
+// The main window: menu, tool bar, the row of group boxes, the tabs and the status
+// bar painted by the connection monitor.
+class TForm_Main : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Answers a message box instead of showing it: (text, caption, flags) -> button.
+    using MessageAnswerer = std::function<int(const QString &, const QString &, int)>;
+    static void setMessageAnswerer(MessageAnswerer answerer);
+
+    // Binds the cable at start-up; returns false when it cannot be bound.
+    using LinkBinder = std::function<bool()>;
+
+    explicit TForm_Main(LinkBinder bindLink = {}, QWidget *parent = nullptr);
+    ~TForm_Main() override;
+
+    // False when start-up ended with the driver message: the program must end.
+    bool startedUp() const { return m_startedUp; }
+
+    // The one way a message is shown. Flags 0x10, 0x24, 0x30, 0x34; results 1, 6, 7.
+    int MessageBox(const QString &messText, const QString &messCaption, int messFlags);
+
+    void Wybor_Urzadzenia(int numerUrzadzenia, bool Wyczysc_zawartosc);
+    void D1_Nanies_Opisy_StringGridow();
+    void D1_Wyczysc_Zakladki(bool Zak_1, bool Zak_2, bool Zak_3, bool Zak_Jezyki);
+    void D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy();
+    void Ustaw_WJ_na_komponentach();
+    void Odczytaj_Nr_Jezyka_z_INI();
+
+    // Start-up after the main window: splash, the other windows, Timer_Splash.
+    void Uruchom();
+
+    SettingsTab &Zakladka() { return m_tab; }
+    TForm_Tabela_Kodow *Form_Tabela_Kodow() const { return m_formTabelaKodow; }
+
+    int Numer_Urzadzenia = 1;
+    int Nr_wersji_Tablicy = 39;
+    int Format_Pliku_Ustawien = 4;
+    bool Blokada_Wlaczona = false;
+    bool Tryb_Admin = false;
+    bool Tryb_Kody = false;
+    QString Nazwa_Pliku_Ustawien;
+
+    // Controls other windows and the tests reach.
+    QTimer *Timer_Splash = nullptr;
+    QTimer *Timer_USB = nullptr;
+    QTabWidget *PageControl = nullptr;
+    QWidget *D1_TabSheet_Ustawienia_1 = nullptr;
+    QWidget *D1_TabSheet_USB_Test = nullptr;
+    QButtonGroup *RadioGroup_wersja_modulu = nullptr;
+    QGroupBox *RadioGroup_wersja_modulu_Box = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *D1_Label_Numer_Tabeli_kodow_lokali = nullptr;
+    QLabel *D1_Label_Numer_Lokalu_Kody = nullptr;
+    QLabel *D1_Label_Numer_Lokalu_Dzwonki = nullptr;
+    QLabel *D1_Label_Otwieranie_lub_dzwonienie = nullptr;
+    std::array<QLabel *, 2> D1_Label_port_P1_opis_funkcji{};
+    std::array<QLabel *, 2> D1_Label_port_P2_opis_funkcji{};
+    QLineEdit *D1_Edit_Krotki_Opis = nullptr;
+    QLineEdit *Edit_Haslo_Instalatora = nullptr;
+    QProgressBar *Gauge_VORU = nullptr;
+    QTableView *D1_StringGrid_Kody_Lokali = nullptr;
+    QTableView *D1_StringGrid_Parametry = nullptr;
+    QTableView *D1_StringGrid_Ustawienia_Dzwonienia = nullptr;
+    StatusBarUSB *StatusBar = nullptr;
+    std::array<QAction *, 6> Jezyk{};
+    QComboBox *Combo(SettingsTab::Lista lista) const { return m_combos[lista]; }
+
+public slots:
+    void Timer_USBTimer();
+    void Timer_SplashTimer();
+    void RadioGroup_wersja_moduluClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    bool FormCloseQuery();
+    void FormClose();
+    void Jezyk_Click(int slot);
+    void PageControlChange(int index);
+    void Ustaw_Ikony_Zakladek();
+    void Zbuduj_Menu();
+    void Zbuduj_Pasek_Narzedzi();
+    QWidget *Zbuduj_Rzad_Grup();
+    QWidget *Zbuduj_Zakladke_Ustawien();
+    QWidget *Zbuduj_Kody(QWidget *parent);
+    QWidget *Zbuduj_Opcje(QWidget *parent);
+    QWidget *Zbuduj_Dzwonki(QWidget *parent);
+    QWidget *Zbuduj_Dolny_Rzad(QWidget *parent);
+    QComboBox *Zbuduj_Liste(SettingsTab::Lista lista, const QString &name, QWidget *parent);
+    void Pokaz_Wybor_Listy(SettingsTab::Lista lista);
+    void Ustaw_Pozycje_Tak_Nie();
+
+    SettingsTab m_tab;
+    LinkBinder m_bindLink;
+    bool m_startedUp = false;
+    int m_zakladkaAktywna = 0;
+    TForm_Splash *m_formSplash = nullptr;
+    TForm_Tabela_Kodow *m_formTabelaKodow = nullptr;
+    std::array<QComboBox *, SettingsTab::Liczba_List> m_combos{};
+
+    // Captions written by Ustaw_WJ_na_komponentach: a control and its string.
+    struct Podpis {
+        QPointer<QObject> control;
+        int index;
+        bool spaced; // one blank, the text, one blank
+    };
+    std::vector<Podpis> m_podpisy;
+    void Podpisz(QObject *control, int index, bool spaced = false);
+
+    QMenu *Menu_Plik = nullptr;
+    QMenu *Menu_Opcje1 = nullptr;
+    QMenu *Menu_Jezyk = nullptr;
+    QMenu *Menu_Info1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label17 = nullptr;
+
+public:
+    QAction *Action_Plik_Nowe_ustawienia = nullptr;
+    QAction *Action_Plik_Otworz_ustawienia = nullptr;
+    QAction *Action_Plik_Zapisz_ustawienia = nullptr;
+    QAction *Action_Plik_Zapisz_jako_ustawienia = nullptr;
+    QAction *Action_Plik_Zamknij = nullptr;
+    QAction *Action_Opcje_Admin = nullptr;
+    QAction *Action_VORU_odczytaj_ustawienia = nullptr;
+    QAction *Action_VORU_zapisz_ustawienia = nullptr;
+    QAction *OUSB1 = nullptr;
+    QAction *Dodatkowe1 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *Sprwersj2 = nullptr;
+};
+
+extern TForm_Main *Form_Main;
