@@ -15,8 +15,12 @@ extern int Nr_Jezyka_Poprzedni;
 // Fills the table; later calls change nothing.
 void Wczytaj_WJ_do_tablicy();
 
-// Teksty_WJ[slot][index]. Both arguments must be in range.
+// Teksty_WJ[slot][index]. Both arguments should be in range; outside it the result
+// is the empty text.
 const QString &Teksty_WJ(int slot, int index);
+
+// True for an index that carries an entry; every other index is empty in every slot.
+bool Jest_Wpis_WJ(int index);
 
 // The text of an index in the current slot.
 inline const QString &WJ(int index) { return Teksty_WJ(Nr_Jezyka, index); }
