@@ -91,11 +91,13 @@ FT_STATUS SimFtdi::FT_Read(FT_HANDLE handle, void *buffer, DWORD toRead, DWORD *
         return FT_INVALID_PARAMETER;
     if (!m_unit.attached())
         return FT_IO_ERROR;
+    if (toRead == 0)
+        return FT_OK;
     pullReplies();
     const qint64 now = m_clock.nowMs();
     const qint64 deadline = now + qint64(m_readTimeoutMs);
     DWORD n = 0;
-    if (toRead > 0 && m_queue.size() >= toRead && m_queue[toRead - 1].atMs <= deadline) {
+    if (m_queue.size() >= toRead && m_queue[toRead - 1].atMs <= deadline) {
         n = toRead;
         m_clock.advanceMs(m_queue[toRead - 1].atMs - now);
     } else {
