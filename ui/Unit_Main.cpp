@@ -1,5 +1,7 @@
 #include "ui/Unit_Main.h"
+#include "lang/Jezyk_INI.h"
 #include "lang/Teksty_WJ.h"
+#include "link/MonitorUSB.h"
 #include "ui/StatusBarUSB.h"
 #include "ui/Unit_Splash.h"
 #include "ui/Unit_Tabela_Kodow.h"
@@ -155,7 +157,7 @@ TForm_Main::~TForm_Main()
 void TForm_Main::FormCreate()
 {
     Odczytaj_Nr_Jezyka_z_INI();
-    // TODO(lang): write the slot back
+    Zapisz_Nr_Jezyka();
     Wczytaj_WJ_do_tablicy();
     Ustaw_WJ_na_komponentach();
 
@@ -165,11 +167,14 @@ void TForm_Main::FormCreate()
     Wybor_Urzadzenia(1, true);
     Nazwa_Pliku_Ustawien.clear();
 
-    if (m_bindLink && !m_bindLink()) {
+    if (m_bindLink)
+        m_kabel = m_bindLink();
+    if (!m_kabel.api || !m_kabel.clock) {
         Timer_USB->stop();
         MessageBox(WJ(751), QString(), 0);
         return;
     }
+    m_monitor = std::make_unique<MonitorUSB>(*m_kabel.api, *m_kabel.clock);
 
     QFont f7 = D1_StringGrid_Kody_Lokali->font();
     f7.setPointSize(7);
@@ -183,9 +188,21 @@ void TForm_Main::FormCreate()
 
 void TForm_Main::Odczytaj_Nr_Jezyka_z_INI()
 {
-    // The language slot comes from the INI file; until then the default slot.
-    for (int i = 0; i < 6; ++i)
-        Jezyk[i]->setChecked(i == Nr_Jezyka);
+    ::Odczytaj_Nr_Jezyka_z_INI();
+    // Jezyk1 is checked by design; it gives way to any other slot.
+    Jezyk[Nr_Jezyka]->setChecked(true);
+    if (Nr_Jezyka != 1)
+        Jezyk[1]->setChecked(false);
+}
+
+void TForm_Main::Zapisz_Nr_Jezyka()
+{
+    const QString blad = Zapisz_Nr_Jezyka_do_INI();
+    // An INI file that cannot be written is reported once; the slot stays in force.
+    if (!blad.isEmpty() && !m_bladIniPokazany) {
+        m_bladIniPokazany = true;
+        MessageBox(blad, QString(), 0x10);
+    }
 }
 
 void TForm_Main::Uruchom()
@@ -216,7 +233,24 @@ void TForm_Main::Timer_SplashTimer()
 
 void TForm_Main::Timer_USBTimer()
 {
-    // Painted by the connection monitor.
+    if (!m_monitor)
+        return;
+    const Wynik_Tiku_USB w = m_monitor->tick();
+    if (w.odpowiedzWersji >= 0)
+        Wersja_Centrali(w.odpowiedzWersji);
+    StatusBar->Maluj_Lampe(QColor(w.lampka.r, w.lampka.g, w.lampka.b));
+    if (w.malujWersje)
+        StatusBar->Maluj_Tekst_Wersji(w.tekstWersji);
+    StatusBar->Maluj_Tekst_Polaczenia(w.tekstPolaczenia);
+}
+
+void TForm_Main::Wersja_Centrali(int odpowiedz)
+{
+    const int item = odpowiedz == 0x27 ? 0 : odpowiedz == 0x28 ? 1 : -1;
+    if (item < 0)
+        return;
+    // Selecting the item runs the radio group's click, as the user's choice would.
+    RadioGroup_wersja_modulu->button(item)->setChecked(true);
 }
 
 void TForm_Main::closeEvent(QCloseEvent *event)
@@ -236,6 +270,7 @@ bool TForm_Main::FormCloseQuery()
 
 void TForm_Main::FormClose()
 {
+    // Every exchange closes the cable itself; nothing stays open between ticks.
     Timer_USB->stop();
 }
 
@@ -325,6 +360,7 @@ void TForm_Main::Jezyk_Click(int slot)
     Nr_Jezyka_Poprzedni = Nr_Jezyka;
     Nr_Jezyka = slot;
     Ustaw_WJ_na_komponentach();
+    Zapisz_Nr_Jezyka();
 }
 
 void TForm_Main::Podpisz(QObject *control, int index, bool spaced)

@@ -22,6 +22,9 @@ class QTableView;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class FtdiApi;
+class LinkClock;
+class MonitorUSB;
 class StatusBarUSB;
 class TForm_Splash;
 class TForm_Tabela_Kodow;
@@ -36,8 +39,13 @@ public:
     using MessageAnswerer = std::function<int(const QString &, const QString &, int)>;
     static void setMessageAnswerer(MessageAnswerer answerer);
 
-    // Binds the cable at start-up; returns false when it cannot be bound.
-    using LinkBinder = std::function<bool()>;
+    // The cable as bound at start-up: its driver interface and the clock of its pauses.
+    struct Kabel {
+        FtdiApi *api = nullptr;
+        LinkClock *clock = nullptr;
+    };
+    // Binds the cable at start-up; a Kabel without api when it cannot be bound.
+    using LinkBinder = std::function<Kabel()>;
 
     explicit TForm_Main(LinkBinder bindLink = {}, QWidget *parent = nullptr);
     ~TForm_Main() override;
@@ -59,6 +67,10 @@ public:
     void Uruchom();
 
     SettingsTab &Zakladka() { return m_tab; }
+    MonitorUSB *Monitor() const { return m_monitor.get(); }
+    const Kabel &Kabel_USB() const { return m_kabel; }
+    // The version byte answered by the unit selects the module version (0x27, 0x28).
+    void Wersja_Centrali(int odpowiedz);
     TForm_Tabela_Kodow *Form_Tabela_Kodow() const { return m_formTabelaKodow; }
 
     int Numer_Urzadzenia = 1;
@@ -107,6 +119,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void Jezyk_Click(int slot);
+    void Zapisz_Nr_Jezyka();
     void PageControlChange(int index);
     void Ustaw_Ikony_Zakladek();
     void Zbuduj_Menu();
@@ -123,7 +136,10 @@ private:
 
     SettingsTab m_tab;
     LinkBinder m_bindLink;
+    Kabel m_kabel;
+    std::unique_ptr<MonitorUSB> m_monitor;
     bool m_startedUp = false;
+    bool m_bladIniPokazany = false;
     int m_zakladkaAktywna = 0;
     TForm_Splash *m_formSplash = nullptr;
     TForm_Tabela_Kodow *m_formTabelaKodow = nullptr;

@@ -1,9 +1,9 @@
 #pragma once
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 
-class QPushButton;
 class TForm_Main;
 
 // The code table dialog: generates the codes of a code-table number and puts them
