@@ -178,7 +178,6 @@ QByteArray PlikIni::lineEnd() const
 
 void PlikIni::setRaw(const QString &section, const QString &key, const QByteArray &value)
 {
-    const QByteArray eol = lineEnd();
     const int i = findKey(section, key);
     if (i >= 0) {
         // Keep the key as the file spells it, and the line's own end.
@@ -187,6 +186,7 @@ void PlikIni::setRaw(const QString &section, const QString &key, const QByteArra
         return;
     }
 
+    const QByteArray eol = lineEnd();
     const QByteArray nowa = key.toUtf8() + '=' + value + eol;
     // The end of the section: after its last line that is neither blank nor the next header.
     int naglowek = -1;
