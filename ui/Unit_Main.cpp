@@ -333,6 +333,20 @@ void TForm_Main::D1_Wyczysc_Zakladki(bool Zak_1, bool, bool, bool)
     D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy();
 }
 
+void TForm_Main::D1_Dane_Podstawowe_z_Tablicy_do_StringGridow(int Nr_wersji_Tablicy)
+{
+    m_tab.D1_Dane_Podstawowe_z_Tablicy_do_StringGridow(m_dane, Nr_wersji_Tablicy);
+    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
+    D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy();
+}
+
+bool TForm_Main::D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(int Nr_wersji_Tablicy)
+{
+    const bool ok = m_tab.D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(m_dane, Nr_wersji_Tablicy);
+    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
+    return ok;
+}
+
 void TForm_Main::D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy()
 {
     for (int port = 1; port <= 2; ++port) {

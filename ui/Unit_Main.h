@@ -67,6 +67,14 @@ public:
     void Uruchom();
 
     SettingsTab &Zakladka() { return m_tab; }
+    // The basic-data image.
+    Dane_Podstawowe &Dane() { return m_dane; }
+
+    // The image shown in the editors, and the editors gathered into the image. The
+    // gathering reports false, with the image untouched, when a cell does not hold the
+    // number it must.
+    void D1_Dane_Podstawowe_z_Tablicy_do_StringGridow(int Nr_wersji_Tablicy);
+    bool D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(int Nr_wersji_Tablicy);
     MonitorUSB *Monitor() const { return m_monitor.get(); }
     const Kabel &Kabel_USB() const { return m_kabel; }
     // The version byte answered by the unit selects the module version (0x27, 0x28).
@@ -135,6 +143,7 @@ private:
     void Ustaw_Pozycje_Tak_Nie();
 
     SettingsTab m_tab;
+    Dane_Podstawowe m_dane;
     LinkBinder m_bindLink;
     Kabel m_kabel;
     std::unique_ptr<MonitorUSB> m_monitor;
