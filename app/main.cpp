@@ -1,3 +1,4 @@
+#include "link/LinkOptions.h"
 #include "ui/Unit_Main.h"
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,15 +13,37 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("VEZO v2.3: configuration of the intercom central unit over its USB cable."));
+        QStringLiteral("VEZO v2.3: reads, edits and writes the settings of the intercom central unit "
+                       "over its USB cable.\n--link=sim attaches a simulated unit, for trying the "
+                       "program without hardware."));
     parser.addHelpOption();
     parser.addVersionOption();
+    addLinkOptions(parser);
     parser.process(app);
 
+    LinkOptions options;
+    QString error;
+    if (!readLinkOptions(parser, &options, &error)) {
+        std::fprintf(stderr, "vezo: %s\n", qPrintable(error));
+        return 2;
+    }
+
+    // A light built-in style; without it the toolkit's default look.
     if (QStyle *s = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(s);
 
-    TForm_Main w;
+    std::unique_ptr<LinkBackend> backend;
+    TForm_Main w([&]() -> TForm_Main::Kabel {
+        LinkBackend::Failure failure = LinkBackend::Failure::None;
+        QString detail;
+        backend = LinkBackend::create(options, &failure, &detail);
+        if (!backend) {
+            if (!detail.isEmpty())
+                std::fprintf(stderr, "vezo: %s\n", qPrintable(detail));
+            return {};
+        }
+        return {&backend->api(), &backend->clock()};
+    });
     if (!w.startedUp())
         return 1;
     w.show();

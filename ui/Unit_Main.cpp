@@ -136,6 +136,7 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
         D1_Label_Numer_Tabeli_kodow_lokali->setText(m_tab.Numer_Tabeli_kodow_lokali());
     });
 
+    Podlacz_Siatki();
     FormCreate();
 
     // Fixed size, centred on the screen.
@@ -597,3 +598,9 @@ QWidget *TForm_Main::Zbuduj_Rzad_Grup()
     h->addWidget(voru, 1);
     return row;
 }
+
+// Until the edit panel is built the grids only select.
+void TForm_Main::Otworz_Strone_Kodu() {}
+void TForm_Main::Otworz_Strone_Parametrow() {}
+void TForm_Main::Otworz_Strone_Dzwonkow(int) {}
+void TForm_Main::Przygotuj_Dzwonki_Pojedynczo() {}

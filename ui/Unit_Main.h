@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Kody_Tabeli.h"
 #include "model/SettingsTab.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -14,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -119,11 +121,47 @@ public slots:
     void Timer_SplashTimer();
     void RadioGroup_wersja_moduluClick();
 
+public:
+    // The grids of the settings tab.
+    void D1_StringGrid_Kody_LokaliDrawCell(QPainter *p, int c, int r, const QRect &rect);
+    void D1_StringGrid_ParametryDrawCell(QPainter *p, int c, int r, const QRect &rect);
+    void StringGrid1DrawCell(QPainter *p, int c, int r, const QRect &rect);
+    void D1_StringGrid_Kody_LokaliEnter(QTableView *grid);
+    void D1_StringGrid_Kody_LokaliExit(QTableView *grid);
+    bool Fokus_Siatki(const QTableView *grid) const;
+    void D1_StringGrid_Kody_LokaliClick();
+    void D1_StringGrid_Kody_LokaliDblClick();
+    void D1_StringGrid_ParametryDblClick();
+    void StringGrid1Click();
+    void StringGrid1DblClick();
+    // True when the key was used up by a move of whole apartments.
+    bool StringGrid1KeyDown(int key);
+    void D1_BitBtn_Ustawienia_Dzwonienia_Globalne1Click();
+    // Digits and Backspace only.
+    static bool D1_Edit_Ustawienia_Kodow_kod_lokaluKeyPress(QChar key);
+
+    // Change handlers of the option lists, run for the user's changes only.
+    void Lista_Zmieniona(SettingsTab::Lista lista);
+    void D1_ComboBox_Parametry_centrali_bit_1Change();
+    void D1_ComboBox_Parametry_centrali_bit_5Change();
+    void D1_ComboBox_Wejscie_dodatkoweChange();
+    void D1_ComboBox_Numery_dodatkowe_1_NumerChange();
+    void D1_ComboBox_Wartosc_we_portu_P1Change();
+
+    QPushButton *D1_BitBtn_Ustawienia_Dzwonienia_Globalne = nullptr;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
+    void Podlacz_Siatki();
+    // The edit panel's pages, loaded from the grids and shown.
+    void Otworz_Strone_Kodu();
+    void Otworz_Strone_Parametrow();
+    void Otworz_Strone_Dzwonkow(int lokal); // 0: all apartments
+    void Przygotuj_Dzwonki_Pojedynczo();
     bool FormCloseQuery();
     void FormClose();
     void Jezyk_Click(int slot);
@@ -153,6 +191,8 @@ private:
     TForm_Splash *m_formSplash = nullptr;
     TForm_Tabela_Kodow *m_formTabelaKodow = nullptr;
     std::array<QComboBox *, SettingsTab::Liczba_List> m_combos{};
+    std::array<bool, 3> m_fokus{}; // codes, parameters, ringing grid has the focus
+    CodeTableCache m_kodyTabeli;
 
     // Captions written by Ustaw_WJ_na_komponentach: a control and its string.
     struct Podpis {

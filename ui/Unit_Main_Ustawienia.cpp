@@ -73,7 +73,10 @@ QComboBox *TForm_Main::Zbuduj_Liste(SettingsTab::Lista lista, const QString &nam
     c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_combos[lista] = c;
     // Only the user's choice runs a change handler; the program sets the model.
-    connect(c, &QComboBox::activated, this, [this, lista](int index) { m_tab.setItemIndex(lista, index); });
+    connect(c, &QComboBox::activated, this, [this, lista](int index) {
+        m_tab.setItemIndex(lista, index);
+        Lista_Zmieniona(lista);
+    });
     return c;
 }
 
@@ -203,6 +206,7 @@ QWidget *TForm_Main::Zbuduj_Dzwonki(QWidget *parent)
     auto *globalne = new QPushButton(w);
     globalne->setObjectName(QStringLiteral("D1_BitBtn_Ustawienia_Dzwonienia_Globalne"));
     Podpisz(globalne, 282);
+    D1_BitBtn_Ustawienia_Dzwonienia_Globalne = globalne;
     auto *l21 = Etykieta("Label21", w);
     Podpisz(l21, 283);
     D1_Label_Numer_Lokalu_Dzwonki = Etykieta("D1_Label_Numer_Lokalu_Dzwonki", w);

@@ -1,5 +1,6 @@
 #include "ui/Unit_Tabela_Kodow.h"
 #include "ui/Unit_Main.h"
+#include "model/Kody_Tabeli.h"
 #include <QPushButton>
 
 TForm_Tabela_Kodow::TForm_Tabela_Kodow(TForm_Main *main) : QDialog(main), m_main(main)
@@ -11,8 +12,7 @@ TForm_Tabela_Kodow::TForm_Tabela_Kodow(TForm_Main *main) : QDialog(main), m_main
 
 void TForm_Tabela_Kodow::SetCodeTable(int Value)
 {
-    Q_UNUSED(Value);
-    m_kody = QStringList(256, QStringLiteral("0000"));
+    m_kody = Generuj_Kody_Tabeli(Value);
 }
 
 void TForm_Tabela_Kodow::D1_odswierz_tabele_kodow()
