@@ -84,6 +84,7 @@ public:
 
     // Digit pairs. The text form is four digits: each byte's low 7 bits, reduced modulo
     // 100 above 99, two digits each. Also used for the unit's password outside the image.
+    // nr is the first of the two bytes, 1 to 527.
     static QString Para_Cyfr_Tekst(quint8 pierwszy, quint8 drugi);
     QString Para_Cyfr(int nr) const;
     // Stores wartosc div 100 and wartosc mod 100 as plain numbers; false (nothing stored)
