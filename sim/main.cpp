@@ -74,6 +74,17 @@ int fail(const QString &text)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // First of all, so that a stop asked for during start-up still ends in order.
+    if (::pipe(stopPipe) != 0)
+        return fail(QStringLiteral("pipe failed"));
+    ::fcntl(stopPipe[1], F_SETFL, ::fcntl(stopPipe[1], F_GETFL) | O_NONBLOCK);
+    struct sigaction sa = {};
+    sa.sa_handler = onStopSignal;
+    sigemptyset(&sa.sa_mask);
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGINT, &sa, nullptr);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vezo-sim"));
 
@@ -103,15 +114,6 @@ int main(int argc, char *argv[])
         return fail(error);
 
 #ifdef Q_OS_UNIX
-    if (::pipe(stopPipe) != 0)
-        return fail(QStringLiteral("pipe failed"));
-    ::fcntl(stopPipe[1], F_SETFL, ::fcntl(stopPipe[1], F_GETFL) | O_NONBLOCK);
-    struct sigaction sa = {};
-    sa.sa_handler = onStopSignal;
-    sigemptyset(&sa.sa_mask);
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGINT, &sa, nullptr);
-
     PtySerwer server(unit);
     if (!server.open(&error))
         return fail(error);
