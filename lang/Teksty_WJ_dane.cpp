@@ -436,14 +436,18 @@ const Wpis_WJ Wpisy_WJ[] = {
     {774, u"Tym programem można otwierać pliki ustawień centrali VEZO tylko wersji v3.9 lub v4.0.",
           u"This program can open settings files only for VEZO central v3.9 or v4.0.",
           u"Tento program dokáže otvoriť súbory s nastaveniami iba pre ústredňu VEZO v3.9 alebo v4.0."},
-    // The program's own additions: a settings file too short to be one, and a
-    // serial port that exists but may not be opened by this user.
+    // The program's own additions: a settings file too short to be one, a serial port
+    // that exists but may not be opened by this user, and editors that could not be
+    // gathered into the image.
     {775, u"Plik %1 jest za krótki, aby był plikiem ustawień VEZO; nie został otwarty.",
           u"The file %1 is too short to be a VEZO settings file; it was not opened.",
           u"Súbor %1 je príliš krátky na to, aby bol súborom nastavení VEZO; nebol otvorený."},
     {776, u"Brak uprawnień do otwarcia portu %1. Dodaj swojego użytkownika do grupy \"dialout\" (sudo adduser $USER dialout), a następnie wyloguj się i zaloguj ponownie.",
           u"No permission to open the port %1. Add your user to the group \"dialout\" (sudo adduser $USER dialout), then log out and in again.",
           u"Nemáte oprávnenie otvoriť port %1. Pridajte svojho používateľa do skupiny \"dialout\" (sudo adduser $USER dialout), potom sa odhláste a znova prihláste."},
+    {777, u"Ustawień nie można zebrać: pole tabeli nie zawiera oczekiwanej liczby. Nic nie zostało zapisane.",
+          u"The settings could not be gathered: a table cell does not hold the number expected. Nothing was written.",
+          u"Nastavenia nebolo možné zozbierať: bunka tabuľky neobsahuje očakávané číslo. Nič nebolo zapísané."},
 };
 // clang-format on
 

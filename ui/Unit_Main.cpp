@@ -167,6 +167,7 @@ void TForm_Main::FormCreate()
     Format_Pliku_Ustawien = 4;
     Wybor_Urzadzenia(1, true);
     Nazwa_Pliku_Ustawien.clear();
+    m_folderDialogow = Folder_Dialogow();
 
     if (m_bindLink)
         m_kabel = m_bindLink();
@@ -446,6 +447,13 @@ void TForm_Main::Zbuduj_Menu()
     Action_Plik_Zapisz_jako_ustawienia = akcja("Action_Plik_Zapisz_jako_ustawienia", 4);
     Action_Plik_Zamknij = akcja("Action_Plik_Zamknij", 5);
     connect(Action_Plik_Zamknij, &QAction::triggered, this, &QWidget::close);
+    connect(Action_Plik_Nowe_ustawienia, &QAction::triggered, this, &TForm_Main::Action_Plik_Nowe_ustawieniaExecute);
+    connect(Action_Plik_Otworz_ustawienia, &QAction::triggered, this,
+            &TForm_Main::Action_Plik_Otworz_ustawieniaExecute);
+    connect(Action_Plik_Zapisz_ustawienia, &QAction::triggered, this,
+            &TForm_Main::Action_Plik_Zapisz_ustawieniaExecute);
+    connect(Action_Plik_Zapisz_jako_ustawienia, &QAction::triggered, this,
+            &TForm_Main::Action_Plik_Zapisz_jako_ustawieniaExecute);
     Action_Opcje_Admin = akcja("Action_Opcje_Admin", 11);
     Action_Opcje_Admin->setEnabled(false);
     Action_VORU_odczytaj_ustawienia = akcja("Action_VORU_odczytaj_ustawienia", 42);
@@ -534,9 +542,12 @@ QWidget *TForm_Main::Zbuduj_Rzad_Grup()
     Podpisz(pliki, 30);
     auto *pl = new QGridLayout(pliki);
     int i = 0;
+    const char *nazwy[] = {"Button_Nowe_Ustawienia", "Button_Otworz_Ustawienia", "Button_Zapisz_Ustawienia",
+                           "Button_Zapisz_Jako_Ustawienia"};
     for (QAction *a : {Action_Plik_Nowe_ustawienia, Action_Plik_Otworz_ustawienia,
                        Action_Plik_Zapisz_ustawienia, Action_Plik_Zapisz_jako_ustawienia}) {
         auto *b = new QToolButton(pliki);
+        b->setObjectName(QString::fromLatin1(nazwy[i]));
         b->setDefaultAction(a);
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -49,6 +49,11 @@ public:
     // Binds the cable at start-up; a Kabel without api when it cannot be bound.
     using LinkBinder = std::function<Kabel()>;
 
+    // Answers the open and save dialogs instead of showing them: (save, title, filter,
+    // folder) -> the chosen path, empty for cancel.
+    using FileDialogAnswerer = std::function<QString(bool, const QString &, const QString &, const QString &)>;
+    static void setFileDialogAnswerer(FileDialogAnswerer answerer);
+
     explicit TForm_Main(LinkBinder bindLink = {}, QWidget *parent = nullptr);
     ~TForm_Main() override;
 
@@ -122,6 +127,16 @@ public slots:
     void RadioGroup_wersja_moduluClick();
 
 public:
+    // Settings files.
+    bool Zapis_danych_podstawowych_do_pliku();
+    bool Odczyt_danych_podstawowych_z_pliku();
+    void Action_Plik_Nowe_ustawieniaExecute();
+    void Action_Plik_Otworz_ustawieniaExecute();
+    void Action_Plik_Zapisz_ustawieniaExecute();
+    void Action_Plik_Zapisz_jako_ustawieniaExecute();
+    // The folder the file dialogs start in.
+    static QString Folder_Dialogow();
+
     // The grids of the settings tab.
     void D1_StringGrid_Kody_LokaliDrawCell(QPainter *p, int c, int r, const QRect &rect);
     void D1_StringGrid_ParametryDrawCell(QPainter *p, int c, int r, const QRect &rect);
@@ -166,6 +181,8 @@ private:
     void FormClose();
     void Jezyk_Click(int slot);
     void Zapisz_Nr_Jezyka();
+    QString Pokaz_Dialog_Pliku(bool zapis);
+    void Ustaw_Tytul(const QString &plik);
     void PageControlChange(int index);
     void Ustaw_Ikony_Zakladek();
     void Zbuduj_Menu();
@@ -187,6 +204,7 @@ private:
     std::unique_ptr<MonitorUSB> m_monitor;
     bool m_startedUp = false;
     bool m_bladIniPokazany = false;
+    QString m_folderDialogow;
     int m_zakladkaAktywna = 0;
     TForm_Splash *m_formSplash = nullptr;
     TForm_Tabela_Kodow *m_formTabelaKodow = nullptr;
