@@ -162,7 +162,6 @@ void TForm_Main::FormCreate()
     Wczytaj_WJ_do_tablicy();
     Ustaw_WJ_na_komponentach();
 
-    QApplication::setApplicationName(Tytul);
     setWindowTitle(Tytul);
     Format_Pliku_Ustawien = 4;
     Wybor_Urzadzenia(1, true);

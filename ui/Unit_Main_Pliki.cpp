@@ -91,7 +91,11 @@ bool TForm_Main::Odczyt_danych_podstawowych_z_pliku()
     const Plik_Ustawien::Wynik_Odczytu w = Plik_Ustawien::Odczytaj(Nazwa_Pliku_Ustawien);
     switch (w.stan) {
     case Plik_Ustawien::Wynik_Odczytu::Odrzucony:
-        MessageBox(WJ(w.nr_tekstu).arg(QDir::toNativeSeparators(Nazwa_Pliku_Ustawien)), QString(), 0x30);
+        // Only the program's own text for a short file names the file.
+        MessageBox(w.nr_tekstu == Plik_Ustawien::Tekst_Za_Krotki
+                       ? WJ(w.nr_tekstu).arg(QDir::toNativeSeparators(Nazwa_Pliku_Ustawien))
+                       : WJ(w.nr_tekstu),
+                   QString(), 0x30);
         return false;
     case Plik_Ustawien::Wynik_Odczytu::Blad:
         MessageBox(w.komunikat, QString(), 0x10);
