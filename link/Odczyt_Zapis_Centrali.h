@@ -35,6 +35,7 @@ struct Komunikat_VORU
     // The texts in the current language, joined as the parts say.
     QString Tekst() const;
     bool operator==(const Komunikat_VORU &o) const { return czesci == o.czesci && flagi == o.flagi; }
+    bool operator!=(const Komunikat_VORU &o) const { return !(*this == o); }
 };
 
 enum class Stan_VORU {
