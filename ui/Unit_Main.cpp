@@ -93,6 +93,9 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     setPalette(pal);
+    QFont czcionka = font();
+    czcionka.setPointSize(8);
+    setFont(czcionka);
     setAutoFillBackground(true);
 
     Timer_Splash = new QTimer(this);
@@ -139,14 +142,33 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
     Podlacz_Siatki();
     FormCreate();
 
-    // Fixed size, centred on the screen.
-    adjustSize();
-    setFixedSize(sizeHint());
+    Ustal_Rozmiar();
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
                     Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint) &
                    ~Qt::WindowMaximizeButtonHint);
+}
+
+void TForm_Main::Ustal_Rozmiar()
+{
+    // The window sizes itself to its contents once they are styled, and keeps that size.
+    ensurePolished();
+    for (QWidget *w : findChildren<QWidget *>())
+        w->ensurePolished();
+    centralWidget()->layout()->activate();
+    setFixedSize(sizeHint());
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
+}
+
+void TForm_Main::showEvent(QShowEvent *event)
+{
+    if (!m_rozmiarUstalony) {
+        m_rozmiarUstalony = true;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        Ustal_Rozmiar();
+    }
+    QMainWindow::showEvent(event);
 }
 
 TForm_Main::~TForm_Main()

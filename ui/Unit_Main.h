@@ -167,10 +167,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
+    void Ustal_Rozmiar();
     void Podlacz_Siatki();
     // The edit panel's pages, loaded from the grids and shown.
     void Otworz_Strone_Kodu();
@@ -204,6 +206,7 @@ private:
     std::unique_ptr<MonitorUSB> m_monitor;
     bool m_startedUp = false;
     bool m_bladIniPokazany = false;
+    bool m_rozmiarUstalony = false;
     QString m_folderDialogow;
     int m_zakladkaAktywna = 0;
     TForm_Splash *m_formSplash = nullptr;

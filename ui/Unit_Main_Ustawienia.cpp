@@ -248,26 +248,26 @@ QWidget *TForm_Main::Zbuduj_Dzwonki(QWidget *parent)
 QWidget *TForm_Main::Zbuduj_Dolny_Rzad(QWidget *parent)
 {
     auto *w = new QWidget(parent);
-    auto *h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
+    auto *v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto *h = new QHBoxLayout;
+    v->addLayout(h);
 
     auto *wejscie = new QGroupBox(w);
     wejscie->setObjectName(QStringLiteral("D1_GroupBox_Wejscie_dodatkowe"));
     Podpisz(wejscie, 165);
     auto *wl = new QVBoxLayout(wejscie);
-    wl->addWidget(Zbuduj_Liste(SettingsTab::Wejscie_dodatkowe, QStringLiteral("D1_ComboBox_Wejscie_dodatkowe"), wejscie));
+    wl->setSpacing(2);
     D1_Label_Otwieranie_lub_dzwonienie = Etykieta("D1_Label_Otwieranie_lub_dzwonienie", wejscie);
     wl->addWidget(D1_Label_Otwieranie_lub_dzwonienie);
+    wl->addWidget(Zbuduj_Liste(SettingsTab::Wejscie_dodatkowe, QStringLiteral("D1_ComboBox_Wejscie_dodatkowe"), wejscie));
     wl->addStretch(1);
-    h->addWidget(wejscie);
+    h->addWidget(wejscie, 1);
 
-    auto *numery = new QWidget(w);
-    auto *ng = new QGridLayout(numery);
-    ng->setContentsMargins(0, 0, 0, 0);
     const char *etykiety[4][2] = {{"Label232", "Label4"}, {"Label241", "Label242"},
                                   {"Label244", "Label16"}, {"Label23", "Label24"}};
     for (int n = 1; n <= 4; ++n) {
-        auto *grupa = new QGroupBox(numery);
+        auto *grupa = new QGroupBox(w);
         grupa->setObjectName(QStringLiteral("D1_GroupBox_Numery_dodatkowe_%1").arg(n));
         const int s = 145 + 3 * (n - 1);
         Podpisz(grupa, s, true);
@@ -279,14 +279,15 @@ QWidget *TForm_Main::Zbuduj_Dolny_Rzad(QWidget *parent)
         Podpisz(la, s + 1);
         gl->addWidget(ln, 0, 0);
         gl->addWidget(Zbuduj_Liste(SettingsTab::Numer_dodatkowy(n),
-                                   QStringLiteral("D1_ComboBox_Numery_dodatkowe_%1_Numer").arg(n), grupa), 0, 1);
-        gl->addWidget(la, 1, 0);
+                                   QStringLiteral("D1_ComboBox_Numery_dodatkowe_%1_Numer").arg(n), grupa), 1, 0);
+        gl->addWidget(la, 0, 1);
         gl->addWidget(Zbuduj_Liste(SettingsTab::Adres_dodatkowy(n),
                                    QStringLiteral("D1_ComboBox_Numery_dodatkowe_%1_Adres").arg(n), grupa), 1, 1);
-        ng->addWidget(grupa, (n - 1) / 2, (n - 1) % 2);
+        h->addWidget(grupa, 1);
     }
-    h->addWidget(numery);
 
+    auto *porty = new QHBoxLayout;
+    v->addLayout(porty);
     for (int port = 1; port <= 2; ++port) {
         const int s = port == 2 ? 40 : 0;
         auto *grupa = new QGroupBox(w);
@@ -315,7 +316,7 @@ QWidget *TForm_Main::Zbuduj_Dolny_Rzad(QWidget *parent)
             opis[k]->setStyleSheet(QStringLiteral("color: #00306a;"));
             gl->addWidget(opis[k], 2 + k, 0, 1, 3);
         }
-        h->addWidget(grupa, 1);
+        porty->addWidget(grupa, 1);
     }
     return w;
 }
