@@ -477,8 +477,15 @@ void TForm_Main::Zbuduj_Menu()
             &TForm_Main::Action_Plik_Zapisz_jako_ustawieniaExecute);
     Action_Opcje_Admin = akcja("Action_Opcje_Admin", 11);
     Action_Opcje_Admin->setEnabled(false);
-    Action_VORU_odczytaj_ustawienia = akcja("Action_VORU_odczytaj_ustawienia", 42);
-    Action_VORU_zapisz_ustawienia = akcja("Action_VORU_zapisz_ustawienia", 43);
+    // The device actions are not on a menu; their captions are their names.
+    Action_VORU_odczytaj_ustawienia = akcja("Action_VORU_odczytaj_ustawienia", -1);
+    Action_VORU_odczytaj_ustawienia->setText(Action_VORU_odczytaj_ustawienia->objectName());
+    Action_VORU_zapisz_ustawienia = akcja("Action_VORU_zapisz_ustawienia", -1);
+    Action_VORU_zapisz_ustawienia->setText(Action_VORU_zapisz_ustawienia->objectName());
+    connect(Action_VORU_odczytaj_ustawienia, &QAction::triggered, this,
+            &TForm_Main::Action_VORU_odczytaj_ustawieniaExecute);
+    connect(Action_VORU_zapisz_ustawienia, &QAction::triggered, this,
+            &TForm_Main::Action_VORU_zapisz_ustawieniaExecute);
 
     QMenuBar *mb = menuBar();
     Menu_Plik = mb->addMenu(QString());

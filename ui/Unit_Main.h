@@ -1,4 +1,5 @@
 #pragma once
+#include "link/Kabel_USB.h"
 #include "model/Kody_Tabeli.h"
 #include "model/SettingsTab.h"
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+struct Przebieg_VORU;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
@@ -127,6 +129,17 @@ public slots:
     void RadioGroup_wersja_moduluClick();
 
 public:
+    // Reading and writing the unit.
+    void D1_Blokada(bool Wlaczona, bool Klepsydra);
+    void D1_VORU_Odczytaj_ustawienia();
+    void D1_VORU_Zapisz_ustawienia();
+    void Action_VORU_odczytaj_ustawieniaExecute();
+    void Action_VORU_zapisz_ustawieniaExecute();
+    void Ustaw_RTS();
+    void Kasuj_RTS();
+    // The RTS buttons of the test page: their captions tell the line's state.
+    const Przyciski_RTS &Przyciski_RTS_Stan() const { return m_przyciskiRts; }
+
     // Settings files.
     bool Zapis_danych_podstawowych_do_pliku();
     bool Odczyt_danych_podstawowych_z_pliku();
@@ -185,6 +198,8 @@ private:
     void Zapisz_Nr_Jezyka();
     QString Pokaz_Dialog_Pliku(bool zapis);
     void Ustaw_Tytul(const QString &plik);
+    Przebieg_VORU Przebieg_Transferu();
+    void Pokaz_Wynik_RTS(const Wynik_RTS &w);
     void PageControlChange(int index);
     void Ustaw_Ikony_Zakladek();
     void Zbuduj_Menu();
@@ -207,6 +222,8 @@ private:
     bool m_startedUp = false;
     bool m_bladIniPokazany = false;
     bool m_rozmiarUstalony = false;
+    bool m_klepsydra = false;
+    Przyciski_RTS m_przyciskiRts;
     QString m_folderDialogow;
     int m_zakladkaAktywna = 0;
     TForm_Splash *m_formSplash = nullptr;

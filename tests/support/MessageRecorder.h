@@ -2,6 +2,7 @@
 #include "ui/Unit_Main.h"
 #include <QList>
 #include <QString>
+#include <functional>
 
 // Answers the main window's message boxes in tests and records what was asked.
 class MessageRecorder
@@ -21,6 +22,9 @@ public:
     // Answers for the next questions, in order; then the default again.
     void queueAnswers(const QList<int> &answers) { m_queue = answers; }
 
+    // Runs when a box is shown, before it is answered (to look at the window then).
+    void onMessage(std::function<void()> f) { m_onMessage = std::move(f); }
+
     const QList<Message> &messages() const { return m_messages; }
     QStringList texts() const;
     void clear() { m_messages.clear(); }
@@ -29,4 +33,5 @@ private:
     QList<Message> m_messages;
     QList<int> m_queue;
     int m_answer = 6;
+    std::function<void()> m_onMessage;
 };
