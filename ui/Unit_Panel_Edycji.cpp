@@ -152,7 +152,9 @@ void TForm_Panel_Edycji::Zbuduj_Strone_Kodu()
     Bevel4->setFrameShape(QFrame::Box);
     auto *ramka = new QVBoxLayout(Bevel4);
     ramka->setContentsMargins(1, 1, 1, 1);
-    Label228 = Etykieta("Label228", Bevel4);
+    // Coloured panels behind the title and the number; they size to what they hold.
+    Label228 = new QFrame(Bevel4);
+    Label228->setObjectName(QStringLiteral("Label228"));
     Pokoloruj_Tlo(Label228, Tlo_Tytulu);
     ramka->addWidget(Label228);
     auto *tytul = new QVBoxLayout(Label228);
@@ -310,7 +312,8 @@ void TForm_Panel_Edycji::Zbuduj_Strone_Dzwonkow()
     Bevel1->setFrameShape(QFrame::Box);
     auto *ramka = new QVBoxLayout(Bevel1);
     ramka->setContentsMargins(1, 1, 1, 1);
-    Label37 = Etykieta("Label37", Bevel1);
+    Label37 = new QFrame(Bevel1);
+    Label37->setObjectName(QStringLiteral("Label37"));
     Pokoloruj_Tlo(Label37, Tlo_Tytulu);
     ramka->addWidget(Label37);
     auto *numer = new QHBoxLayout(Label37);
@@ -346,9 +349,10 @@ void TForm_Panel_Edycji::Zbuduj_Strone_Dzwonkow()
                                 D1_ComboBox_Ustawienia_Dzwonkow_Glosno_Cicho,
                                 D1_ComboBox_Ustawienia_Dzwonkow_Podzwanianie};
     for (int i = 0; i < 3; ++i) {
+        // A box stands in for its caption while the change is for all apartments.
         g->addWidget(pola[i], i, 0);
-        g->addWidget(podpisy[i], i, 1);
-        g->addWidget(listy[i], i, 2);
+        g->addWidget(podpisy[i], i, 0);
+        g->addWidget(listy[i], i, 1);
         connect(pola[i], &QCheckBox::clicked, this, &TForm_Panel_Edycji::D1_Zmiana_ustawien_ComboBoxClick);
     }
     v->addLayout(g);
@@ -714,6 +718,8 @@ void TForm_Panel_Edycji::Przygotuj_Strone_Dzwonkow_Lokalu()
 {
     for (QCheckBox *b : {CheckBox_Podzw, CheckBox_GlCi, CheckBox_LDzw})
         b->hide();
+    for (QLabel *l : {Label22, Label35, Label36})
+        l->show();
     for (QComboBox *c : {D1_ComboBox_Ustawienia_Dzwonkow_Liczba_dzwonkow, D1_ComboBox_Ustawienia_Dzwonkow_Glosno_Cicho,
                          D1_ComboBox_Ustawienia_Dzwonkow_Podzwanianie})
         c->setEnabled(true);
@@ -750,6 +756,8 @@ void TForm_Panel_Edycji::Wczytaj_Strone_Dzwonkow_Globalnie()
     Label37->hide();
     for (QCheckBox *b : {CheckBox_Podzw, CheckBox_GlCi, CheckBox_LDzw})
         b->show();
+    for (QLabel *l : {Label22, Label35, Label36})
+        l->hide();
     CheckBox_Podzw->setChecked(false);
     CheckBox_GlCi->setChecked(false);
     CheckBox_LDzw->setChecked(true);

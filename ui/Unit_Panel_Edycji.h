@@ -83,7 +83,7 @@ public:
     // Page 1
     QLabel *Label218 = nullptr;
     QLabel *Label223 = nullptr;
-    QLabel *Label228 = nullptr;
+    QFrame *Label228 = nullptr;
     QFrame *Bevel4 = nullptr;
     QLabel *Label230 = nullptr;
     QLabel *D1_Label_Ustawienia_Kodow_Nr_Lokalu = nullptr;
@@ -129,7 +129,7 @@ public:
     QLabel *Label33 = nullptr;
     QLabel *D1_Label_Ustawienia_Dzwonkow_Nr_Lokalu = nullptr;
     QFrame *Bevel1 = nullptr;
-    QLabel *Label37 = nullptr;
+    QFrame *Label37 = nullptr;
     QLabel *Label22 = nullptr;
     QLabel *Label35 = nullptr;
     QLabel *Label36 = nullptr;
