@@ -128,9 +128,11 @@ QWidget *TForm_Main::Zbuduj_Kody(QWidget *parent)
     D1_Label_Numer_Lokalu_Kody->setFont(bold);
     auto *naglowek = new QHBoxLayout;
     naglowek->addWidget(l215);
+    naglowek->addSpacing(4);
     naglowek->addWidget(D1_Label_Numer_Tabeli_kodow_lokali);
     naglowek->addStretch(1);
     naglowek->addWidget(l40);
+    naglowek->addSpacing(4);
     naglowek->addWidget(D1_Label_Numer_Lokalu_Kody);
     g->addLayout(naglowek, 0, 0);
     D1_StringGrid_Kody_Lokali = Siatka(&m_tab.D1_StringGrid_Kody_Lokali, "D1_StringGrid_Kody_Lokali", 26, 36, w);
@@ -147,14 +149,7 @@ QWidget *TForm_Main::Zbuduj_Kody(QWidget *parent)
     przyciski->addWidget(generuj);
     przyciski->addStretch(1);
     g->addLayout(przyciski, 2, 0);
-    return w;
-}
 
-QWidget *TForm_Main::Zbuduj_Opcje(QWidget *parent)
-{
-    auto *w = new QWidget(parent);
-    auto *v = new QVBoxLayout(w);
-    v->setContentsMargins(0, 0, 0, 0);
     auto *opis = new QGroupBox(w);
     opis->setObjectName(QStringLiteral("D1_GroupBox_Krotki_opis"));
     Podpisz(opis, 54);
@@ -163,7 +158,15 @@ QWidget *TForm_Main::Zbuduj_Opcje(QWidget *parent)
     D1_Edit_Krotki_Opis->setObjectName(QStringLiteral("D1_Edit_Krotki_Opis"));
     D1_Edit_Krotki_Opis->setMaxLength(50);
     ol->addWidget(D1_Edit_Krotki_Opis);
-    v->addWidget(opis);
+    g->addWidget(opis, 3, 0);
+    return w;
+}
+
+QWidget *TForm_Main::Zbuduj_Opcje(QWidget *parent)
+{
+    auto *w = new QWidget(parent);
+    auto *v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
 
     auto *opcje = new QGroupBox(w);
     opcje->setObjectName(QStringLiteral("D1_GroupBox_Parametry_centrali_1"));
@@ -216,6 +219,7 @@ QWidget *TForm_Main::Zbuduj_Dzwonki(QWidget *parent)
     naglowek->addWidget(globalne);
     naglowek->addStretch(1);
     naglowek->addWidget(l21);
+    naglowek->addSpacing(4);
     naglowek->addWidget(D1_Label_Numer_Lokalu_Dzwonki);
     g->addLayout(naglowek, 0, 0);
 
