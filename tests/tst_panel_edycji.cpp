@@ -2,6 +2,7 @@
 #include "support/MainWindowFixture.h"
 #include "ui/Unit_Panel_Edycji.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -153,11 +155,13 @@ private slots:
     void zatwierdzParametry_data();
     void zatwierdzParametry();
     void zatwierdzWszystkieWiersze();
+    void sesjaEdycji();
 };
 
 void tst_panel_edycji::cleanup()
 {
     TForm_Panel_Edycji::setModalRunner({});
+    TForm_Main::setFileDialogAnswerer({});
 }
 
 // The frame of every page: one group shown at the top left, fixed size, centred,
@@ -777,6 +781,79 @@ void tst_panel_edycji::zatwierdzWszystkieWiersze()
     QCOMPARE(d.Ton_Dzwonka(), 4);
     QCOMPARE(d.Liczba_Dzwonkow(), 9);
     QCOMPARE(d.Przerwa_Miedzy_Dzwonkami(), 20);
+}
+
+// A session as the installer works: read the unit, change a code, a parameter and the
+// ringing of all apartments, save, start anew, reopen the file, write the unit back.
+void tst_panel_edycji::sesjaEdycji()
+{
+    Stanowisko s;
+    QTemporaryDir folder;
+    const QString plik = folder.filePath(QStringLiteral("sesja.qor"));
+    TForm_Main::setFileDialogAnswerer([&](bool, const QString &, const QString &, const QString &) { return plik; });
+    Dane_Podstawowe jednostka;
+    for (int i = 1; i <= 64; ++i)
+        jednostka.Ustaw_Kod_Lokalu(i, 1000 + i);
+    jednostka.Ustaw_Zacisk_Od(1);
+    jednostka.Ustaw_Zacisk_Do(32);
+    jednostka.Ustaw_Czas_Zamka_i_Opoznienie(4, 0);
+    jednostka.Ustaw_Haslo_Instalatora(1227);
+    jednostka.Ustaw_Kod_Administratora(QString());
+    jednostka.Ustaw_Ton_Dzwonka(3);
+    jednostka.Ustaw_Liczba_Dzwonkow(2);
+    jednostka.Ustaw_Przerwa_Miedzy_Dzwonkami(15);
+    for (int i = 1; i <= 64; ++i)
+        jednostka.Ustaw_Glosno_Cicho(i, true);
+    s.f.unit.setImage(QByteArray(reinterpret_cast<const char *>(jednostka.data()), 256));
+    QVERIFY(s.f.unit.setInstallerPassword(QStringLiteral("1227")));
+    s.f.endSplash();
+    s.w.Edit_Haslo_Instalatora->setText(QStringLiteral("28461227"));
+    auto przycisk = [&](const char *name) { s.w.findChild<QAbstractButton *>(name)->click(); };
+
+    przycisk("Button_Odczytaj_Dane_Podstawowe");
+    QCOMPARE(s.tab.Kod_Lokalu(12), QStringLiteral("1012"));
+
+    s.wybierzKod(12);
+    s.gdyOtwarty([](TForm_Panel_Edycji &p) {
+        wpisz(p.D1_Edit_Ustawienia_Kodow_kod_lokalu, QStringLiteral("7"));
+        p.D1_Button_Zatwierdz_zmiane_ustawien_kodu_lokalu->click();
+    });
+    QVERIFY(s.otworzKod());
+    s.wybierzParametr(3);
+    s.gdyOtwarty([](TForm_Panel_Edycji &p) {
+        wybierz(p.D1_ComboBox_Parametry_Przesuniecie, 100);
+        p.D1_Button_Zatwierdz_zmiane_Parametrow->click();
+    });
+    s.otworzParametry();
+    s.gdyOtwarty([](TForm_Panel_Edycji &p) {
+        p.CheckBox_LDzw->click();
+        p.CheckBox_GlCi->click();
+        wybierz(p.D1_ComboBox_Ustawienia_Dzwonkow_Glosno_Cicho, 0);
+        p.D1_Button_Zatwierdz_zmiane_ustawien_dzwonkow->click();
+    });
+    s.otworzGlobalne();
+    QCOMPARE(s.pokazane, 3);
+
+    s.w.Action_Plik_Zapisz_jako_ustawienia->trigger();
+    s.w.Action_Plik_Nowe_ustawienia->trigger();
+    QCOMPARE(s.tab.Parametr(3), QStringLiteral("0"));
+    s.w.Action_Plik_Otworz_ustawienia->trigger();
+    QCOMPARE(s.tab.Kod_Lokalu(12), QStringLiteral("0007"));
+    przycisk("Button_Zapisz_Dane_Podstawowe");
+
+    for (const auto &m : s.f.messages.messages())
+        QVERIFY2((m.flags & 0x0F) == 0x04, qPrintable(m.text)); // questions only, no failure
+    Dane_Podstawowe zapisane;
+    for (int i = 0; i < 256; ++i)
+        zapisane[i + 1] = s.f.unit.image()[size_t(i)];
+    QCOMPARE(zapisane.Kod_Lokalu(12), QStringLiteral("0007"));
+    QCOMPARE(zapisane.Kod_Lokalu(13), QStringLiteral("1013"));
+    QCOMPARE(zapisane.Przesuniecie(), 100);
+    QCOMPARE(zapisane.Zacisk_Do(), 32);
+    for (int i = 1; i <= 64; ++i) {
+        QVERIFY(!zapisane.Glosno_Cicho(i));
+        QVERIFY(zapisane.Zezwolenie_Na_Dzwonienie(i) == jednostka.Zezwolenie_Na_Dzwonienie(i));
+    }
 }
 
 QTEST_MAIN(tst_panel_edycji)
