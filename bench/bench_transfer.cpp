@@ -4,6 +4,7 @@
 // of the two says what the backend and the pty add. Goal: 1.15 or below. A ratio under
 // 1 is no error: the 3 ms pause after a frame runs while the frame itself is still on
 // the wire (a write returns once the bytes are queued), so the two overlap.
+#include "link/FtdiPrzekaznik.h"
 #include "link/LinkClock.h"
 #include "link/Odczyt_Zapis_Centrali.h"
 #include "link/SerialFtdi.h"
@@ -17,14 +18,12 @@ namespace {
 constexpr double Bitow_Na_Bajt = 10.0;
 constexpr double Bodow = 9600.0;
 
-// Counts the bytes both ways; everything else passes through.
-class Licznik final : public FtdiApi
+// Counts the bytes both ways.
+class Licznik final : public FtdiPrzekaznik
 {
 public:
-    explicit Licznik(FtdiApi &inner) : m_inner(inner) {}
+    using FtdiPrzekaznik::FtdiPrzekaznik;
     qint64 bajty = 0;
-    FT_STATUS FT_OpenEx(const char *d, DWORD f, FT_HANDLE *h) override { return m_inner.FT_OpenEx(d, f, h); }
-    FT_STATUS FT_Close(FT_HANDLE h) override { return m_inner.FT_Close(h); }
     FT_STATUS FT_Read(FT_HANDLE h, void *b, DWORD n, DWORD *r) override
     {
         DWORD got = 0;
@@ -39,29 +38,6 @@ public:
         bajty += n;
         return m_inner.FT_Write(h, b, n, w);
     }
-    FT_STATUS FT_SetBaudRate(FT_HANDLE h, DWORD b) override { return m_inner.FT_SetBaudRate(h, b); }
-    FT_STATUS FT_SetTimeouts(FT_HANDLE h, DWORD r, DWORD w) override { return m_inner.FT_SetTimeouts(h, r, w); }
-    FT_STATUS FT_SetRts(FT_HANDLE h) override { return m_inner.FT_SetRts(h); }
-    FT_STATUS FT_ClrRts(FT_HANDLE h) override { return m_inner.FT_ClrRts(h); }
-
-private:
-    FtdiApi &m_inner;
-};
-
-// Real time, with the pauses added up.
-class ZegarPauz final : public LinkClock
-{
-public:
-    qint64 pauzyMs = 0;
-    qint64 nowMs() const override { return m_real.nowMs(); }
-    void sleepMs(int ms) override
-    {
-        pauzyMs += ms;
-        m_real.sleepMs(ms);
-    }
-
-private:
-    RealClock m_real;
 };
 
 struct Pomiar
@@ -75,7 +51,8 @@ Pomiar zmierz(const QString &port, bool zapis)
 {
     SerialFtdi serial(port);
     Licznik api(serial);
-    ZegarPauz clock;
+    RealClock real;
+    ZegarZPauzami clock(real);
     Przebieg_VORU p;
     p.Polaczenie_USB = true;
     p.Pytanie = [](const Komunikat_VORU &) { return true; };
@@ -91,7 +68,7 @@ Pomiar zmierz(const QString &port, bool zapis)
     m.sekundy = double(t.nsecsElapsed()) / 1e9;
     m.ok = w.ok();
     m.bajty = api.bajty;
-    m.pauzyMs = clock.pauzyMs;
+    m.pauzyMs = clock.sumaMs();
     m.podloga = double(m.bajty) * Bitow_Na_Bajt / Bodow + double(m.pauzyMs) / 1000.0;
     return m;
 }

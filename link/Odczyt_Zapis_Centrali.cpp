@@ -47,6 +47,12 @@ void Odczyt_Zapis_Centrali::komunikat(const Przebieg_VORU &p, Wynik_VORU &w, Sta
         p.Pokaz_Komunikat(k);
 }
 
+void Odczyt_Zapis_Centrali::pokazPostep(const Przebieg_VORU &p, int pozycja, int maksimum)
+{
+    if (p.Postep)
+        p.Postep(pozycja, maksimum);
+}
+
 void Odczyt_Zapis_Centrali::zamknij(Start &s)
 {
     // Only a handle that is open: the retry's second open may have failed.
@@ -111,10 +117,7 @@ Wynik_VORU Odczyt_Zapis_Centrali::Odczytaj(Dane_Podstawowe &dane, const Przebieg
     Start s;
     if (!wspolnyStart(p, w, s))
         return w;
-    auto postep = [&](int n) {
-        if (p.Postep)
-            p.Postep(n, Maks_Postepu_Odczytu);
-    };
+    auto postep = [&](int n) { pokazPostep(p, n, Maks_Postepu_Odczytu); };
 
     if (!Obslugiwana(s.wersja)) {
         komunikat(p, w, Stan_VORU::Brak_Odpowiedzi, Komunikat({{731, 2}, {742, 0}}, MB_Ostrzezenie));
@@ -150,10 +153,7 @@ Wynik_VORU Odczyt_Zapis_Centrali::Zapisz(Dane_Podstawowe &dane, const Przebieg_V
     Start s;
     if (!wspolnyStart(p, w, s))
         return w;
-    auto postep = [&](int n) {
-        if (p.Postep)
-            p.Postep(n, Maks_Postepu_Zapisu);
-    };
+    auto postep = [&](int n) { pokazPostep(p, n, Maks_Postepu_Zapisu); };
 
     if (!Obslugiwana(s.wersja)) {
         komunikat(p, w, Stan_VORU::Brak_Odpowiedzi, Komunikat({{731, 1}}, MB_Ostrzezenie));

@@ -118,6 +118,7 @@ private:
     bool bramkaHasla(const Przebieg_VORU &p, Start &s) const;
     void komunikat(const Przebieg_VORU &p, Wynik_VORU &w, Stan_VORU stan, Komunikat_VORU k) const;
     void zamknij(Start &s);
+    static void pokazPostep(const Przebieg_VORU &p, int pozycja, int maksimum);
 
     FtdiApi &m_api;
     LinkClock &m_clock;

@@ -1,4 +1,5 @@
 #include "lang/Teksty_WJ.h"
+#include "link/FtdiPrzekaznik.h"
 #include "link/Kabel_USB.h"
 #include "link/Odczyt_Zapis_Centrali.h"
 #include "link/SimFtdi.h"
@@ -20,13 +21,12 @@ char *toString(const Komunikat_VORU &k)
 
 namespace {
 
-// Passes every call on and keeps what the program sent, so the closing command is seen
-// even when the unit, unplugged, never received it; and whether every handle opened was
-// closed exactly once.
-class Nagrywacz final : public FtdiApi
+// Keeps what the program sent, so the closing command is seen even when the unit,
+// unplugged, never received it; and whether every handle opened was closed exactly once.
+class Nagrywacz final : public FtdiPrzekaznik
 {
 public:
-    explicit Nagrywacz(FtdiApi &inner) : m_inner(inner) {}
+    using FtdiPrzekaznik::FtdiPrzekaznik;
     QList<QByteArray> zapisy;
     int otwarcia = 0, zamkniecia = 0, zleZamkniecia = 0;
 
@@ -42,36 +42,11 @@ public:
         (s == FT_OK ? zamkniecia : zleZamkniecia)++;
         return s;
     }
-    FT_STATUS FT_Read(FT_HANDLE h, void *b, DWORD n, DWORD *r) override { return m_inner.FT_Read(h, b, n, r); }
     FT_STATUS FT_Write(FT_HANDLE h, const void *b, DWORD n, DWORD *w) override
     {
         zapisy << QByteArray(static_cast<const char *>(b), int(n));
         return m_inner.FT_Write(h, b, n, w);
     }
-    FT_STATUS FT_SetBaudRate(FT_HANDLE h, DWORD b) override { return m_inner.FT_SetBaudRate(h, b); }
-    FT_STATUS FT_SetTimeouts(FT_HANDLE h, DWORD r, DWORD w) override { return m_inner.FT_SetTimeouts(h, r, w); }
-    FT_STATUS FT_SetRts(FT_HANDLE h) override { return m_inner.FT_SetRts(h); }
-    FT_STATUS FT_ClrRts(FT_HANDLE h) override { return m_inner.FT_ClrRts(h); }
-
-private:
-    FtdiApi &m_inner;
-};
-
-// The simulator's virtual clock, with every pause the program takes written down.
-class ZegarPauz final : public LinkClock
-{
-public:
-    explicit ZegarPauz(VirtualClock &c) : m_c(c) {}
-    QList<int> pauzy;
-    qint64 nowMs() const override { return m_c.nowMs(); }
-    void sleepMs(int ms) override
-    {
-        pauzy << ms;
-        m_c.sleepMs(ms);
-    }
-
-private:
-    VirtualClock &m_c;
 };
 
 // Unit, program image and gathered image all different, so every copied block shows.
@@ -81,7 +56,7 @@ struct Stanowisko
     VirtualClock vclock;
     SimFtdi sim{unit, vclock};
     Nagrywacz api{sim};
-    ZegarPauz clock{vclock};
+    ZegarZPauzami clock{vclock};
     Dane_Podstawowe dane;
     QByteArray obrazJednostki, obrazProgramu, obrazZebrany;
 
