@@ -1,11 +1,13 @@
 #include "lang/Teksty_WJ.h"
 #include "model/Kody_Tabeli.h"
 #include "support/MainWindowFixture.h"
+#include "ui/Unit_Panel_Edycji.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -59,6 +61,8 @@ class tst_siatki : public QObject
 private slots:
     void codesSelection_data();
     void codesSelection();
+    void doubleClickOpensThePanel_data();
+    void doubleClickOpensThePanel();
     void handChangedCodeIsRed();
     void tableNumberRecomputesMarks();
     void focusChangesHighlightNotSelection();
@@ -106,6 +110,53 @@ void tst_siatki::codesSelection()
     else
         QCOMPARE(selected, QColor(0xC0, 0xC0, 0xC0));
     QVERIFY(fillOf(v, 3, 2) != QColor(0xC0, 0xC0, 0xC0));
+}
+
+void tst_siatki::doubleClickOpensThePanel_data()
+{
+    QTest::addColumn<int>("grid"); // 0 codes, 1 parameters, 2 ringing, 3 "Globalne"
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("page"); // 0: nothing opens
+    QTest::newRow("code of apartment 64") << 0 << 5 << 7 << 1;
+    QTest::newRow("code of apartment 0") << 0 << 1 << 1 << 0;
+    QTest::newRow("code of apartment 67") << 0 << 8 << 7 << 0;
+    QTest::newRow("parameter row 8") << 1 << 1 << 8 << 3;
+    QTest::newRow("ringing of apartment 23") << 2 << 11 << 3 << 4;
+    QTest::newRow("ringing of apartment 0") << 2 << 2 << 1 << 0;
+    QTest::newRow("global") << 3 << 0 << 0 << 4;
+}
+
+void tst_siatki::doubleClickOpensThePanel()
+{
+    QFETCH(int, grid);
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(int, page);
+    MainWindowFixture f;
+    TForm_Main &w = *f.window;
+    QList<int> shown;
+    QString number, code;
+    TForm_Panel_Edycji::setModalRunner([&](TForm_Panel_Edycji &p) {
+        shown << p.Tag();
+        number = p.D1_Label_Ustawienia_Kodow_Nr_Lokalu->text();
+        code = p.D1_Edit_Ustawienia_Kodow_kod_lokalu->text();
+    });
+    QTableView *views[] = {w.D1_StringGrid_Kody_Lokali, w.D1_StringGrid_Parametry, w.D1_StringGrid_Ustawienia_Dzwonienia};
+    if (grid == 3) {
+        w.D1_BitBtn_Ustawienia_Dzwonienia_Globalne->click();
+    } else {
+        QTableView *v = views[grid];
+        const QModelIndex i = v->model()->index(row, col);
+        v->setCurrentIndex(i);
+        emit v->doubleClicked(i);
+    }
+    TForm_Panel_Edycji::setModalRunner({});
+    QCOMPARE(shown, page ? QList<int>{page} : QList<int>{});
+    if (page == 1) {
+        QCOMPARE(number, QStringLiteral("64"));
+        QCOMPARE(code, w.Zakladka().Kod_Lokalu(64));
+    }
 }
 
 void tst_siatki::handChangedCodeIsRed()

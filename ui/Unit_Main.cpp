@@ -3,6 +3,7 @@
 #include "lang/Teksty_WJ.h"
 #include "link/MonitorUSB.h"
 #include "ui/StatusBarUSB.h"
+#include "ui/Unit_Panel_Edycji.h"
 #include "ui/Unit_Splash.h"
 #include "ui/Unit_Tabela_Kodow.h"
 
@@ -141,6 +142,8 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
 
     Podlacz_Siatki();
     FormCreate();
+    // The other windows, once for the whole run.
+    m_formPanelEdycji = new TForm_Panel_Edycji(this);
 
     Ustal_Rozmiar();
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
@@ -638,8 +641,33 @@ QWidget *TForm_Main::Zbuduj_Rzad_Grup()
     return row;
 }
 
-// Until the edit panel is built the grids only select.
-void TForm_Main::Otworz_Strone_Kodu() {}
-void TForm_Main::Otworz_Strone_Parametrow() {}
-void TForm_Main::Otworz_Strone_Dzwonkow(int) {}
-void TForm_Main::Przygotuj_Dzwonki_Pojedynczo() {}
+void TForm_Main::Otworz_Strone_Kodu()
+{
+    if (!m_formPanelEdycji->Wczytaj_Strone_Kodu())
+        return;
+    m_formPanelEdycji->Ustaw_Formatke_Panelow_Edycji(1);
+    m_formPanelEdycji->Pokaz_Modalnie();
+}
+
+void TForm_Main::Otworz_Strone_Parametrow()
+{
+    m_formPanelEdycji->Wczytaj_Strone_Parametrow();
+    m_formPanelEdycji->Ustaw_Formatke_Panelow_Edycji(3);
+    m_formPanelEdycji->Pokaz_Modalnie();
+}
+
+void TForm_Main::Otworz_Strone_Dzwonkow(int lokal)
+{
+    if (lokal == 0)
+        m_formPanelEdycji->Wczytaj_Strone_Dzwonkow_Globalnie();
+    else if (!m_formPanelEdycji->Wczytaj_Strone_Dzwonkow(lokal))
+        return;
+    m_formPanelEdycji->Ustaw_Formatke_Panelow_Edycji(4);
+    m_formPanelEdycji->Pokaz_Modalnie();
+}
+
+void TForm_Main::Przygotuj_Dzwonki_Pojedynczo()
+{
+    if (m_formPanelEdycji)
+        m_formPanelEdycji->Przygotuj_Strone_Dzwonkow_Lokalu();
+}

@@ -30,6 +30,7 @@ class FtdiApi;
 class LinkClock;
 class MonitorUSB;
 class StatusBarUSB;
+class TForm_Panel_Edycji;
 class TForm_Splash;
 class TForm_Tabela_Kodow;
 
@@ -89,6 +90,7 @@ public:
     // The version byte answered by the unit selects the module version (0x27, 0x28).
     void Wersja_Centrali(int odpowiedz);
     TForm_Tabela_Kodow *Form_Tabela_Kodow() const { return m_formTabelaKodow; }
+    TForm_Panel_Edycji *Form_Panel_Edycji() const { return m_formPanelEdycji; }
 
     int Numer_Urzadzenia = 1;
     int Nr_wersji_Tablicy = 39;
@@ -228,6 +230,7 @@ private:
     int m_zakladkaAktywna = 0;
     TForm_Splash *m_formSplash = nullptr;
     TForm_Tabela_Kodow *m_formTabelaKodow = nullptr;
+    TForm_Panel_Edycji *m_formPanelEdycji = nullptr;
     std::array<QComboBox *, SettingsTab::Liczba_List> m_combos{};
     std::array<bool, 3> m_fokus{}; // codes, parameters, ringing grid has the focus
     CodeTableCache m_kodyTabeli;
