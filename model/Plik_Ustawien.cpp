@@ -45,7 +45,11 @@ void zapisz_slowo(QByteArray &bajty, int pozycja, qint32 v)
 
 qint32 slowo(const QByteArray &bajty, int pozycja)
 {
-    return qFromLittleEndian<qint32>(bajty.constData() + pozycja);
+    // Byte by byte: the compiler cannot prove a raw read of four bytes in bounds.
+    quint32 v = 0;
+    for (int k = 3; k >= 0; --k)
+        v = (v << 8) | quint8(bajty.at(pozycja + k));
+    return qint32(v);
 }
 
 QString tekst_bledu(const QString &sciezka, const QFileDevice &plik)
