@@ -1,4 +1,6 @@
+#include "lang/Teksty_WJ.h"
 #include "link/LinkOptions.h"
+#include "link/SerialFtdi.h"
 #include "ui/Unit_Main.h"
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,7 +44,14 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "vezo: %s\n", qPrintable(detail));
             return {};
         }
-        return {&backend->api(), &backend->clock()};
+        TForm_Main::Kabel kabel{&backend->api(), &backend->clock(), {}};
+        if (SerialFtdi *serial = backend->serial())
+            kabel.Powod_Braku_Kabla = [serial] {
+                return serial->lastOpenError() == SerialOpenError::NoPermission
+                           ? WJ(776).arg(serial->lastOpenPort())
+                           : QString();
+            };
+        return kabel;
     });
     if (!w.startedUp())
         return 1;

@@ -39,6 +39,7 @@ private slots:
     void languageSlotFromIni();
     void languageSwitch();
     void driverMissing();
+    void portWithoutPermissionIsSaidOnce();
 };
 
 void tst_main_window::freshStart()
@@ -255,6 +256,24 @@ void tst_main_window::driverMissing()
     QCOMPARE(messages.texts(), QStringList{WJ(751)});
     QVERIFY(!w.Timer_USB->isActive());
     Ustaw_Folder_INI(QString());
+}
+
+void tst_main_window::portWithoutPermissionIsSaidOnce()
+{
+    MainWindowFixture f(QByteArray(), false);
+    f.cableReason = WJ(776).arg(QStringLiteral("/dev/ttyUSB0"));
+    f.endSplash();
+    f.tick();
+    f.tick();
+    QCOMPARE(f.messages.texts(), QStringList{f.cableReason});
+    QVERIFY(f.messages.texts().first().contains(QStringLiteral("dialout")));
+    QVERIFY(f.window->Timer_USB->isActive());
+    // Once the cable opens the reason is forgotten; a new failure is said again.
+    f.unit.plugIn();
+    f.tick();
+    f.unit.unplug();
+    f.tick();
+    QCOMPARE(f.messages.texts().size(), 2);
 }
 
 QTEST_MAIN(tst_main_window)

@@ -268,6 +268,19 @@ void TForm_Main::Timer_USBTimer()
     if (w.malujWersje)
         StatusBar->Maluj_Tekst_Wersji(w.tekstWersji);
     StatusBar->Maluj_Tekst_Polaczenia(w.tekstPolaczenia);
+
+    // A port the user may not open is said once, until it changes or the cable opens.
+    const QString powod = !w.polaczenie && m_kabel.Powod_Braku_Kabla ? m_kabel.Powod_Braku_Kabla() : QString();
+    if (powod != m_powodPokazany) {
+        m_powodPokazany = powod;
+        if (!powod.isEmpty()) {
+            const bool dzialal = Timer_USB->isActive();
+            Timer_USB->stop(); // no tick while the box waits
+            MessageBox(powod, QString(), 0x30);
+            if (dzialal)
+                Timer_USB->start();
+        }
+    }
 }
 
 void TForm_Main::Wersja_Centrali(int odpowiedz)

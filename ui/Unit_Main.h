@@ -48,6 +48,9 @@ public:
     struct Kabel {
         FtdiApi *api = nullptr;
         LinkClock *clock = nullptr;
+        // Why the cable could not be opened, when the user can do something about it
+        // (a port they may not open); empty otherwise.
+        std::function<QString()> Powod_Braku_Kabla;
     };
     // Binds the cable at start-up; a Kabel without api when it cannot be bound.
     using LinkBinder = std::function<Kabel()>;
@@ -225,6 +228,7 @@ private:
     bool m_bladIniPokazany = false;
     bool m_rozmiarUstalony = false;
     bool m_klepsydra = false;
+    QString m_powodPokazany;
     Przyciski_RTS m_przyciskiRts;
     QString m_folderDialogow;
     int m_zakladkaAktywna = 0;

@@ -13,7 +13,9 @@ MainWindowFixture::MainWindowFixture(const QByteArray &iniText, bool cableIn)
     unit.setVersion(0x28);
     if (!cableIn)
         unit.unplug();
-    window = std::make_unique<TForm_Main>([this] { return TForm_Main::Kabel{&api, &clock}; });
+    window = std::make_unique<TForm_Main>([this] {
+        return TForm_Main::Kabel{&api, &clock, [this] { return cableReason; }};
+    });
 }
 
 MainWindowFixture::~MainWindowFixture()

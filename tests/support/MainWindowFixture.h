@@ -24,5 +24,7 @@ struct MainWindowFixture
     VirtualClock clock;
     SimFtdi api{unit, clock};
     MessageRecorder messages;
+    // What the cable says when it cannot be opened (a port the user may not open).
+    QString cableReason;
     std::unique_ptr<TForm_Main> window;
 };
