@@ -3,6 +3,7 @@
 #include "link/SerialFtdi.h"
 #include "link/SimFtdi.h"
 #include "link/TraceFtdi.h"
+#include "model/SettingsTab.h"
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -136,6 +137,9 @@ bool readLinkOptions(const QCommandLineParser &parser, LinkOptions *out, QString
 
 void applySimOptions(const SimOptions &options, SimulatedUnit &unit)
 {
+    // A simulated unit starts as a new one would: factory settings, code table 0.
+    const Dane_Podstawowe fabryczny = SettingsTab::Obraz_Fabryczny();
+    unit.setImage(QByteArray(reinterpret_cast<const char *>(fabryczny.data()), Dane_Podstawowe::Rozmiar_Obrazu));
     unit.setVersion(options.version);
     if (!options.password.isEmpty())
         unit.setInstallerPassword(options.password);

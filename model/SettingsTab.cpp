@@ -1,6 +1,7 @@
 #include "model/SettingsTab.h"
 #include "lang/Teksty_WJ.h"
 #include "model/Bity.h"
+#include "model/Kody_Tabeli.h"
 #include <QStringList>
 #include <optional>
 
@@ -284,4 +285,14 @@ bool SettingsTab::D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(Dane_Podstawowe 
 
     dane = d;
     return true;
+}
+
+Dane_Podstawowe SettingsTab::Obraz_Fabryczny()
+{
+    SettingsTab t;
+    t.Wyczysc_Ustawienia(1);
+    t.Ustaw_Tabele_Kodow(QStringLiteral("0000"), Generuj_Kody_Tabeli(0));
+    Dane_Podstawowe d;
+    t.D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(d, 39);
+    return d;
 }

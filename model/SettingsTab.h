@@ -95,6 +95,10 @@ public:
     // with the image untouched, when a cell that must hold a number does not.
     bool D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(Dane_Podstawowe &dane, int Nr_wersji_Tablicy) const;
 
+    // The image of a tab holding the factory defaults and the codes of table 0: what a
+    // new unit carries.
+    static Dane_Podstawowe Obraz_Fabryczny();
+
 signals:
     void itemIndexChanged(SettingsTab::Lista lista);
     void numerTabeliChanged();
