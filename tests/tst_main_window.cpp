@@ -40,6 +40,7 @@ private slots:
     void languageSwitch();
     void driverMissing();
     void portWithoutPermissionIsSaidOnce();
+    void tabChangeRefusedDuringTransfer();
 };
 
 void tst_main_window::freshStart()
@@ -179,7 +180,10 @@ void tst_main_window::moduleVersionFollowsRadioGroup()
     MainWindowFixture f;
     TForm_Main &w = *f.window;
     SettingsTab &tab = w.Zakladka();
+    QVERIFY(w.D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(39));
+    const int bajt249 = w.Dane().Parametry_Centrali();
     w.RadioGroup_wersja_modulu->button(0)->click();
+    QCOMPARE(w.Dane().Parametry_Centrali(), bajt249); // reaches the image at the next gathering
     QCOMPARE(w.Label8->text(), WJ(173));
     QCOMPARE(tab.ItemIndex(SettingsTab::Parametry_centrali_bit_3), 0);
     QCOMPARE(w.Combo(SettingsTab::Parametry_centrali_bit_3)->currentIndex(), 0);
@@ -274,6 +278,21 @@ void tst_main_window::portWithoutPermissionIsSaidOnce()
     f.unit.unplug();
     f.tick();
     QCOMPARE(f.messages.texts().size(), 2);
+}
+
+void tst_main_window::tabChangeRefusedDuringTransfer()
+{
+    MainWindowFixture f;
+    TForm_Main &w = *f.window;
+    w.Tryb_Admin = true;
+    w.Wybor_Urzadzenia(1, false);
+    QVERIFY(w.PageControl->isTabVisible(1));
+    w.D1_Blokada(true, false);
+    w.PageControl->setCurrentIndex(1);
+    QCOMPARE(w.PageControl->currentIndex(), 0);
+    w.D1_Blokada(false, false);
+    w.PageControl->setCurrentIndex(1);
+    QCOMPARE(w.PageControl->currentIndex(), 1);
 }
 
 QTEST_MAIN(tst_main_window)

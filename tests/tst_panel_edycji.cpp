@@ -19,8 +19,8 @@ namespace {
 struct Stanowisko
 {
     MainWindowFixture f;
-    TForm_Panel_Edycji panel{f.window.get()};
     TForm_Main &w = *f.window;
+    TForm_Panel_Edycji &panel = *w.Form_Panel_Edycji();
     SettingsTab &tab = w.Zakladka();
     int pokazane = 0;
 
@@ -34,55 +34,41 @@ struct Stanowisko
         });
     }
 
-    // The grid clicks leave the current cell and the selection label like this.
+    // A click on a grid cell, as the user makes it.
+    static void kliknij(QTableView *v, int row, int col)
+    {
+        const QModelIndex i = v->model()->index(row, col);
+        v->setCurrentIndex(i);
+        emit v->pressed(i);
+    }
     void wybierzKod(int n)
     {
-        auto *v = w.D1_StringGrid_Kody_Lokali;
-        v->setCurrentIndex(v->model()->index(SettingsTab::Wiersz_Lokalu(n), SettingsTab::Kolumna_Kodu(n)));
-        w.D1_Label_Numer_Lokalu_Kody->setText(n >= 1 && n <= 64 ? QString::number(n) : WJ(57));
+        kliknij(w.D1_StringGrid_Kody_Lokali, SettingsTab::Wiersz_Lokalu(n), SettingsTab::Kolumna_Kodu(n));
     }
     void wybierzDzwonek(int n)
     {
-        auto *v = w.D1_StringGrid_Ustawienia_Dzwonienia;
-        v->setCurrentIndex(v->model()->index(SettingsTab::Wiersz_Lokalu(n), SettingsTab::Kolumna_Dzwonka(n, 0)));
-        w.D1_Label_Numer_Lokalu_Dzwonki->setText(n >= 1 && n <= 64 ? QString::number(n) : WJ(284));
-        panel.Przygotuj_Strone_Dzwonkow_Lokalu();
+        kliknij(w.D1_StringGrid_Ustawienia_Dzwonienia, SettingsTab::Wiersz_Lokalu(n), SettingsTab::Kolumna_Dzwonka(n, 0));
     }
     void wybierzParametr(int row)
     {
-        auto *v = w.D1_StringGrid_Parametry;
-        v->setCurrentIndex(v->model()->index(row, 1));
+        kliknij(w.D1_StringGrid_Parametry, row, 1);
     }
 
-    // The main window's double-clicks and its "Globalne" button.
-    bool otworzKod()
+    // The main window's double-clicks and its "Globalne" button; true when the panel opened.
+    bool dwuklik(QTableView *v)
     {
-        if (!panel.Wczytaj_Strone_Kodu())
-            return false;
-        panel.Ustaw_Formatke_Panelow_Edycji(1);
-        panel.Pokaz_Modalnie();
-        return true;
+        const int przed = pokazane;
+        emit v->doubleClicked(v->currentIndex());
+        return pokazane > przed;
     }
-    void otworzParametry()
-    {
-        panel.Wczytaj_Strone_Parametrow();
-        panel.Ustaw_Formatke_Panelow_Edycji(3);
-        panel.Pokaz_Modalnie();
-    }
+    bool otworzKod() { return dwuklik(w.D1_StringGrid_Kody_Lokali); }
+    void otworzParametry() { dwuklik(w.D1_StringGrid_Parametry); }
     bool otworzDzwonek(int n)
     {
-        if (!panel.Wczytaj_Strone_Dzwonkow(n))
-            return false;
-        panel.Ustaw_Formatke_Panelow_Edycji(4);
-        panel.Pokaz_Modalnie();
-        return true;
+        wybierzDzwonek(n);
+        return dwuklik(w.D1_StringGrid_Ustawienia_Dzwonienia);
     }
-    void otworzGlobalne()
-    {
-        panel.Wczytaj_Strone_Dzwonkow_Globalnie();
-        panel.Ustaw_Formatke_Panelow_Edycji(4);
-        panel.Pokaz_Modalnie();
-    }
+    void otworzGlobalne() { w.D1_BitBtn_Ustawienia_Dzwonienia_Globalne->click(); }
 
     void ustawParametry(const QStringList &wiersze)
     {
