@@ -5,7 +5,6 @@ PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-serialport-dev qt6-webengine-dev
   libgl-dev fonts-dejavu-core
-  xvfb xauth
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
