@@ -646,10 +646,12 @@ QWidget *TForm_Main::Zbuduj_Rzad_Grup()
     Gauge_VORU->setTextVisible(false);
     Gauge_VORU->setFixedHeight(10);
     vl->addWidget(Label17, 0, 0);
-    vl->addWidget(Edit_Haslo_Instalatora, 0, 1);
+    vl->addWidget(Edit_Haslo_Instalatora, 0, 1, Qt::AlignRight);
     vl->addWidget(odczyt, 1, 0);
     vl->addWidget(zapis, 1, 1);
     vl->addWidget(Gauge_VORU, 2, 0, 1, 2);
+    vl->setColumnStretch(0, 1);
+    vl->setColumnStretch(1, 1);
     h->addWidget(voru, 1);
     return row;
 }
