@@ -161,7 +161,6 @@ public:
     void StringGrid1DrawCell(QPainter *p, int c, int r, const QRect &rect);
     void D1_StringGrid_Kody_LokaliEnter(QTableView *grid);
     void D1_StringGrid_Kody_LokaliExit(QTableView *grid);
-    bool Fokus_Siatki(const QTableView *grid) const;
     void D1_StringGrid_Kody_LokaliClick();
     void D1_StringGrid_Kody_LokaliDblClick();
     void D1_StringGrid_ParametryDblClick();
@@ -192,6 +191,8 @@ private:
     void FormCreate();
     void Ustal_Rozmiar();
     void Podlacz_Siatki();
+    // The focus flag of one of the three grids.
+    bool &Fokus_Siatki(const QTableView *grid);
     // The edit panel's pages, loaded from the grids and shown.
     void Otworz_Strone_Kodu();
     void Otworz_Strone_Parametrow();

@@ -85,20 +85,20 @@ void TForm_Main::Podlacz_Siatki()
     connect(&m_tab, &SettingsTab::numerTabeliChanged, this, [this] { D1_StringGrid_Kody_Lokali->viewport()->update(); });
 }
 
-bool TForm_Main::Fokus_Siatki(const QTableView *v) const
+bool &TForm_Main::Fokus_Siatki(const QTableView *v)
 {
     return v == D1_StringGrid_Kody_Lokali ? m_fokus[0] : v == D1_StringGrid_Parametry ? m_fokus[1] : m_fokus[2];
 }
 
 void TForm_Main::D1_StringGrid_Kody_LokaliEnter(QTableView *v)
 {
-    (v == D1_StringGrid_Kody_Lokali ? m_fokus[0] : v == D1_StringGrid_Parametry ? m_fokus[1] : m_fokus[2]) = true;
+    Fokus_Siatki(v) = true;
     v->viewport()->update();
 }
 
 void TForm_Main::D1_StringGrid_Kody_LokaliExit(QTableView *v)
 {
-    (v == D1_StringGrid_Kody_Lokali ? m_fokus[0] : v == D1_StringGrid_Parametry ? m_fokus[1] : m_fokus[2]) = false;
+    Fokus_Siatki(v) = false;
     v->viewport()->update();
 }
 
