@@ -19,14 +19,6 @@ QSize StatusBarUSB::sizeHint() const
     return {Szerokosc_Pola_1 + Szerokosc_Pola_2, fontMetrics().height() + 8};
 }
 
-void StatusBarUSB::Maluj(const QColor &lampa, const QString &tekstPolaczenia, const QString &tekstWersji)
-{
-    m_lampa = lampa;
-    m_polaczenie = tekstPolaczenia;
-    m_wersja = tekstWersji;
-    update();
-}
-
 void StatusBarUSB::Maluj_Lampe(const QColor &lampa)
 {
     m_lampa = lampa;

@@ -14,7 +14,6 @@ public:
 
     explicit StatusBarUSB(QWidget *parent = nullptr);
 
-    void Maluj(const QColor &lampa, const QString &tekstPolaczenia, const QString &tekstWersji);
     void Maluj_Lampe(const QColor &lampa);
     void Maluj_Tekst_Polaczenia(const QString &text);
     void Maluj_Tekst_Wersji(const QString &text);

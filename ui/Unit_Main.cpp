@@ -39,7 +39,6 @@ TForm_Main *Form_Main = nullptr;
 namespace {
 TForm_Main::MessageAnswerer g_answerer;
 
-const QString Tytul = QStringLiteral("VEZO v2.3");
 
 // Tab icons of the image list: 12 on the active tab, 11 on the others.
 QIcon Ikona_Zakladki(bool aktywna)
@@ -62,7 +61,7 @@ void TForm_Main::setMessageAnswerer(MessageAnswerer answerer)
 
 int TForm_Main::MessageBox(const QString &messText, const QString &messCaption, int messFlags)
 {
-    const QString caption = messCaption.isEmpty() ? Tytul : messCaption;
+    const QString caption = messCaption.isEmpty() ? Tytul_Programu : messCaption;
     if (g_answerer)
         return g_answerer(messText, caption, messFlags);
 
@@ -136,8 +135,10 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
     v->addWidget(StatusBar);
 
     connect(&m_tab, &SettingsTab::itemIndexChanged, this, &TForm_Main::Pokaz_Wybor_Listy);
+    // The code-table number decides the red marks: a new number repaints the codes.
     connect(&m_tab, &SettingsTab::numerTabeliChanged, this, [this] {
         D1_Label_Numer_Tabeli_kodow_lokali->setText(m_tab.Numer_Tabeli_kodow_lokali());
+        D1_StringGrid_Kody_Lokali->viewport()->update();
     });
 
     Podlacz_Siatki();
@@ -145,31 +146,20 @@ TForm_Main::TForm_Main(LinkBinder bindLink, QWidget *parent)
     // The other windows, once for the whole run.
     m_formPanelEdycji = new TForm_Panel_Edycji(this);
 
-    Ustal_Rozmiar();
+    // Fixed size comes at the first show, once the contents are styled.
     setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
                     Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint) &
                    ~Qt::WindowMaximizeButtonHint);
 }
 
-void TForm_Main::Ustal_Rozmiar()
-{
-    // The window sizes itself to its contents once they are styled, and keeps that size.
-    ensurePolished();
-    for (QWidget *w : findChildren<QWidget *>())
-        w->ensurePolished();
-    centralWidget()->layout()->activate();
-    setFixedSize(sizeHint());
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
-}
-
 void TForm_Main::showEvent(QShowEvent *event)
 {
     if (!m_rozmiarUstalony) {
+        // The window sizes itself to its contents once they are styled, and keeps that size.
         m_rozmiarUstalony = true;
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        Ustal_Rozmiar();
+        setFixedSize(sizeHint());
+        if (QScreen *s = QGuiApplication::primaryScreen())
+            move(s->availableGeometry().center() - rect().center());
     }
     QMainWindow::showEvent(event);
 }
@@ -187,7 +177,7 @@ void TForm_Main::FormCreate()
     Wczytaj_WJ_do_tablicy();
     Ustaw_WJ_na_komponentach();
 
-    setWindowTitle(Tytul);
+    setWindowTitle(Tytul_Programu);
     Format_Pliku_Ustawien = 4;
     Wybor_Urzadzenia(1, true);
     Nazwa_Pliku_Ustawien.clear();
@@ -365,25 +355,19 @@ void TForm_Main::D1_Wyczysc_Zakladki(bool Zak_1, bool, bool, bool)
     m_formTabelaKodow->D1_odswierz_tabele_kodow();
     D1_Edit_Krotki_Opis->clear();
     m_tab.Wyczysc_Ustawienia(RadioGroup_wersja_modulu->checkedId());
-    const int opcja3 = SettingsTab::Etykieta_Opcji_3(RadioGroup_wersja_modulu->checkedId());
-    if (opcja3 >= 0)
-        Label8->setText(WJ(opcja3));
-    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(166));
+    RadioGroup_wersja_moduluClick(); // option 3's caption
     D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy();
 }
 
 void TForm_Main::D1_Dane_Podstawowe_z_Tablicy_do_StringGridow(int Nr_wersji_Tablicy)
 {
     m_tab.D1_Dane_Podstawowe_z_Tablicy_do_StringGridow(m_dane, Nr_wersji_Tablicy);
-    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
     D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy();
 }
 
 bool TForm_Main::D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(int Nr_wersji_Tablicy)
 {
-    const bool ok = m_tab.D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(m_dane, Nr_wersji_Tablicy);
-    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
-    return ok;
+    return m_tab.D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(m_dane, Nr_wersji_Tablicy);
 }
 
 void TForm_Main::D1_Ustawienia_labeli_opisu_funkcji_modulow_we_wy()

@@ -34,6 +34,9 @@ class TForm_Panel_Edycji;
 class TForm_Splash;
 class TForm_Tabela_Kodow;
 
+// The program's title: the caption of every window and the default caption of messages.
+inline const QString Tytul_Programu = QStringLiteral("VEZO v2.3");
+
 // The main window: menu, tool bar, the row of group boxes, the tabs and the status
 // bar painted by the connection monitor.
 class TForm_Main : public QMainWindow
@@ -189,7 +192,6 @@ protected:
 
 private:
     void FormCreate();
-    void Ustal_Rozmiar();
     void Podlacz_Siatki();
     // The focus flag of one of the three grids.
     bool &Fokus_Siatki(const QTableView *grid);

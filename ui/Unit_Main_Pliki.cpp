@@ -12,7 +12,6 @@
 
 namespace {
 TForm_Main::FileDialogAnswerer g_fileAnswerer;
-const QString Tytul = QStringLiteral("VEZO v2.3");
 
 // "Intercom VEZO (*.qor)|*.qor" as the toolkit writes a filter.
 QString Filtr_Qt(const QString &filtr)
@@ -63,7 +62,7 @@ QString TForm_Main::Pokaz_Dialog_Pliku(bool zapis)
 
 void TForm_Main::Ustaw_Tytul(const QString &plik)
 {
-    setWindowTitle(plik.isEmpty() ? Tytul : Tytul + QStringLiteral("  ::  ") + QFileInfo(plik).fileName());
+    setWindowTitle(plik.isEmpty() ? Tytul_Programu : Tytul_Programu + QStringLiteral("  ::  ") + QFileInfo(plik).fileName());
 }
 
 bool TForm_Main::Zapis_danych_podstawowych_do_pliku()

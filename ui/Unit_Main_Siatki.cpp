@@ -81,8 +81,6 @@ void TForm_Main::Podlacz_Siatki()
             [this] { D1_BitBtn_Ustawienia_Dzwonienia_Globalne1Click(); });
 
     // The tab model's texts change: the views repaint.
-    // The label of the code table decides the red marks: a new number repaints.
-    connect(&m_tab, &SettingsTab::numerTabeliChanged, this, [this] { D1_StringGrid_Kody_Lokali->viewport()->update(); });
 }
 
 bool &TForm_Main::Fokus_Siatki(const QTableView *v)
@@ -284,7 +282,7 @@ void TForm_Main::D1_ComboBox_Parametry_centrali_bit_5Change()
 
 void TForm_Main::D1_ComboBox_Wejscie_dodatkoweChange()
 {
-    D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
+    // The caption has followed the list already.
     D1_Dane_Podstawowe_ze_StringGridow_do_Tablicy(Nr_wersji_Tablicy);
 }
 

@@ -87,6 +87,9 @@ void TForm_Main::Pokaz_Wybor_Listy(SettingsTab::Lista lista)
         return;
     const QSignalBlocker b(c);
     c->setCurrentIndex(m_tab.ItemIndex(lista));
+    // The extra input's caption follows its list, whoever changed it.
+    if (lista == SettingsTab::Wejscie_dodatkowe)
+        D1_Label_Otwieranie_lub_dzwonienie->setText(WJ(m_tab.Etykieta_Wejscia_dodatkowego()));
 }
 
 QWidget *TForm_Main::Zbuduj_Zakladke_Ustawien()

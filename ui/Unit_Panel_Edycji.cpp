@@ -109,7 +109,7 @@ TForm_Panel_Edycji::~TForm_Panel_Edycji() = default;
 
 void TForm_Panel_Edycji::FormCreate()
 {
-    setWindowTitle(QStringLiteral("VEZO v2.3"));
+    setWindowTitle(Tytul_Programu);
 }
 
 QLineEdit *TForm_Panel_Edycji::Pole_Cyfr(const char *name, int maxLength, QWidget *parent)

@@ -6,7 +6,7 @@
 TForm_Tabela_Kodow::TForm_Tabela_Kodow(TForm_Main *main) : QDialog(main), m_main(main)
 {
     setObjectName(QStringLiteral("Form_Tabela_Kodow"));
-    setWindowTitle(QStringLiteral("VEZO v2.3"));
+    setWindowTitle(Tytul_Programu);
     setModal(true);
 }
 
